@@ -8,6 +8,7 @@
 
 using INIGroup = std::map<std::string, std::string>;
 using INIDocument = std::map<std::string, INIGroup>;
+using INIStore = std::map<std::string, INIDocument>;
 
 // A whole INI document in memory, ordered by name at both levels. Objects
 // with a global key share their document across frames through a
@@ -21,7 +22,8 @@ public:
     std::string file_name;
     std::string global_key;
 
-    static INIDocument& global_store();
+    // The shared documents by global key; they outlive every frame.
+    static INIStore& global_store();
 
     INI(const std::string& name, int x, int y, int type_id);
     ~INI() override;
@@ -63,5 +65,8 @@ public:
     void set_global_data(const std::string& key);
     static void reset_global_data();
 
+    // The line parser's callback; stores an item unless the document already
+    // holds it.
+    static int _parse_handler(void* user, const char* section, const char* name, const char* value);
     void parse_handler(const std::string& section, const std::string& name, const std::string& value);
 };
