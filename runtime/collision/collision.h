@@ -15,18 +15,20 @@ public:
     virtual bool get_bit(int x, int y);
 
 protected:
+    // Each shape is owned and deleted through its own type, never through
+    // the base.
     ~CollisionBase() = default;
 };
 
 // An instance's own rectangle (x, y, width, height); texts use it.
-class InstanceBox : public CollisionBase {
+class InstanceBox final : public CollisionBase {
 public:
     FrameObject* instance;
     explicit InstanceBox(FrameObject* instance);
     void get_box(int box[4]) override;
 };
 
-class PointCollision : public CollisionBase {
+class PointCollision final : public CollisionBase {
 public:
     int x, y;
     PointCollision(int x, int y);
@@ -34,7 +36,7 @@ public:
 };
 
 // A raw byte mask, non-zero = solid; the obstacle mask of a background.
-class MaskCollision : public CollisionBase {
+class MaskCollision final : public CollisionBase {
 public:
     unsigned char* mask;
     int x1, y1, x2, y2;
@@ -44,7 +46,7 @@ public:
 };
 
 // An active's current image under rotation and scaling.
-class SpriteCollision : public CollisionBase {
+class SpriteCollision final : public CollisionBase {
 public:
     FrameObject* instance;
     Image* image;

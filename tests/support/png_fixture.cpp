@@ -1,0 +1,79 @@
+#include "png_fixture.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+void append_bytes(png_structp png, png_bytep data, size_t length)
+{
+    auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + length);
+}
+
+void flush_nothing(png_structp) {}
+
+int channels_of(int color_type)
+{
+    switch (color_type) {
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+        return 2;
+    case PNG_COLOR_TYPE_RGB:
+        return 3;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+        return 4;
+    default:
+        return 1;
+    }
+}
+
+} // namespace
+
+std::vector<unsigned char> encode_png(int width, int height, const std::vector<unsigned char>& samples, int color_type,
+                                      int bit_depth, const std::vector<unsigned char>& palette,
+                                      const std::vector<unsigned char>& transparency)
+{
+    std::vector<unsigned char> out;
+    size_t row_bytes = (static_cast<size_t>(width) * channels_of(color_type) * bit_depth + 7) / 8;
+    if (samples.size() < row_bytes * height)
+        std::abort();
+
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        // Fixtures are built from known-good parameters; failing here is a
+        // bug in the test itself.
+        std::abort();
+    }
+    png_set_write_fn(png, &out, append_bytes, flush_nothing);
+    png_set_IHDR(png, info, width, height, bit_depth, color_type, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    std::vector<png_color> colors;
+    for (size_t i = 0; i + 2 < palette.size(); i += 3)
+        colors.push_back(png_color{palette[i], palette[i + 1], palette[i + 2]});
+    if (!colors.empty())
+        png_set_PLTE(png, info, colors.data(), static_cast<int>(colors.size()));
+    if (!transparency.empty())
+        png_set_tRNS(png, info, transparency.data(), static_cast<int>(transparency.size()), nullptr);
+    png_write_info(png, info);
+    for (int row = 0; row < height; row++)
+        png_write_row(png, samples.data() + row * row_bytes);
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+std::vector<unsigned char> encode_rgba_png(int width, int height, const std::vector<unsigned char>& rgba)
+{
+    return encode_png(width, height, rgba, PNG_COLOR_TYPE_RGB_ALPHA);
+}
+
+std::vector<unsigned char> read_bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// PNG streams made in memory for tests, so fixtures show exactly the case
+// they test instead of depending on files on disk.
+
+// Encodes `samples` (rows top to bottom, packed as libpng expects them for
+// the colour type and bit depth) as one PNG stream. A palette picture takes
+// its colours (RGB triples) from `palette`, a tRNS chunk from `transparency`
+// (alpha per palette entry) when it is not empty.
+std::vector<unsigned char> encode_png(int width, int height, const std::vector<unsigned char>& samples, int color_type,
+                                      int bit_depth = 8, const std::vector<unsigned char>& palette = {},
+                                      const std::vector<unsigned char>& transparency = {});
+
+// An 8-bit RGBA picture: 4 bytes per pixel, red, green, blue, alpha.
+std::vector<unsigned char> encode_rgba_png(int width, int height, const std::vector<unsigned char>& rgba);
+
+std::vector<unsigned char> read_bytes(const std::string& path);
