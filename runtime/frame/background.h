@@ -15,6 +15,9 @@ struct BackgroundItem {
 // An 800 x 512 picture that images are pasted into, with an obstacle mask
 // that reaches 32 pixels past every edge of the screen. Pastes are recorded
 // and replayed in one rebuild when the picture or the mask is next needed.
+// The raster holds colours already multiplied by their coverage and is drawn
+// with premultiplied blending. Only draw and upload touch OpenGL: the texture
+// is created on the first draw, so backgrounds work without a context.
 class Background {
 public:
     static const int MASK_MARGIN = 32;
@@ -27,7 +30,7 @@ public:
     unsigned char* raster;
     bool upload_needed;
     bool rebuild_needed;
-    unsigned int texture;
+    unsigned int texture; // 0 until the first draw
     std::vector<BackgroundItem> items;
     MaskCollision* collision;
 
@@ -38,6 +41,9 @@ public:
     void update();
     unsigned char* get(int x, int y);
     unsigned char* get_mask(int x, int y);
+    // Sends the raster to the texture if it changed since the last upload,
+    // creating the texture the first time. Leaves the texture bound.
+    void upload();
     void draw();
     MaskCollision* get_collision();
 };
