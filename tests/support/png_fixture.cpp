@@ -1,9 +1,11 @@
-#include "png_fixture.h"
+#include "support/png_fixture.h"
 
 #include <png.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -29,6 +31,24 @@ int channels_of(int color_type)
     default:
         return 1;
     }
+}
+
+uint32_t chunk_length(const std::vector<unsigned char>& png, size_t chunk)
+{
+    return static_cast<uint32_t>(png[chunk]) << 24 | static_cast<uint32_t>(png[chunk + 1]) << 16 |
+           static_cast<uint32_t>(png[chunk + 2]) << 8 | png[chunk + 3];
+}
+
+// The CRC-32 of the PNG format (reflected, polynomial 0xEDB88320).
+uint32_t crc32_of(const unsigned char* data, size_t length)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < length; i++) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; bit++)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xFFFFFFFFu;
 }
 
 } // namespace
@@ -76,4 +96,24 @@ std::vector<unsigned char> read_bytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+size_t find_png_chunk(const std::vector<unsigned char>& png, const char* type)
+{
+    size_t pos = 8;
+    while (pos + 8 <= png.size()) {
+        if (std::memcmp(&png[pos + 4], type, 4) == 0)
+            return pos;
+        pos += 12 + chunk_length(png, pos);
+    }
+    return 0;
+}
+
+void fix_png_chunk_crc(std::vector<unsigned char>& png, size_t chunk)
+{
+    uint32_t length = chunk_length(png, chunk);
+    uint32_t crc = crc32_of(&png[chunk + 4], 4 + length);
+    size_t at = chunk + 8 + length;
+    for (int i = 0; i < 4; i++)
+        png[at + i] = static_cast<unsigned char>(crc >> (24 - 8 * i));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,5 +17,12 @@ std::vector<unsigned char> encode_png(int width, int height, const std::vector<u
 
 // An 8-bit RGBA picture: 4 bytes per pixel, red, green, blue, alpha.
 std::vector<unsigned char> encode_rgba_png(int width, int height, const std::vector<unsigned char>& rgba);
+
+// Byte position of the first chunk of the given type (such as "IDAT") in a
+// PNG stream, or 0 when there is none.
+size_t find_png_chunk(const std::vector<unsigned char>& png, const char* type);
+// Rewrites the checksum of the chunk at `chunk` after a test changed it, so
+// a damaged payload reaches the decoder behind a valid chunk.
+void fix_png_chunk_crc(std::vector<unsigned char>& png, size_t chunk);
 
 std::vector<unsigned char> read_bytes(const std::string& path);
