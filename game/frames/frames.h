@@ -10,6 +10,11 @@ public:
     explicit Frame1(GameManager* manager);
     void on_start() override;
     void handle_events() override;
+
+private:
+    // The one event group: all of the start-up work, on the first tick.
+    bool group_initialize = true;
+    void choose_settings_path(bool portable);
 };
 
 class Frame2 : public Frame {

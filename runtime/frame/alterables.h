@@ -5,8 +5,7 @@
 
 // An instance's numbered values (0-25, also called A-Z) or strings (0-9).
 // Reads past the end give the caller's default; writes past it are ignored.
-template <typename T, int N>
-class Alterables {
+template <typename T, int N> class Alterables {
 public:
     Alterables() : items() {}
 

@@ -8,13 +8,16 @@
 #include <iostream>
 
 namespace {
-void remove_from(ObjectList& list, FrameObject* obj) { list.erase(std::remove(list.begin(), list.end(), obj), list.end()); }
+void remove_from(ObjectList& list, FrameObject* obj)
+{
+    list.erase(std::remove(list.begin(), list.end(), obj), list.end());
+}
 } // namespace
 
 Frame::Frame(const std::string& name, int width, int height, Color background_color, int index, GameManager* manager)
     : name(name), width(width), height(height), index(index), manager(manager), background_color(background_color),
-      values(nullptr), strings(nullptr), media(nullptr), quit(false), off_x(0), off_y(0), last_key(-1),
-      key_presses(), mouse_presses(), next_frame(-1), tick(0), timer(0.0), run_count(0)
+      values(nullptr), strings(nullptr), media(nullptr), quit(false), off_x(0), off_y(0), last_key(-1), key_presses(),
+      mouse_presses(), next_frame(-1), tick(0), timer(0.0), run_count(0)
 {
 }
 

@@ -69,8 +69,7 @@ public:
     void stop_loop(const std::string& loop);
     // Runs a fast loop `times` times in a row (without a bound for a negative
     // count) until its body stops it. Each loop name keeps its own index.
-    template <typename Body>
-    void run_loop(const std::string& loop, int times, Body body)
+    template <typename Body> void run_loop(const std::string& loop, int times, Body body)
     {
         bool& running = loop_running[loop];
         int& index_ref = loop_indexes[loop];

@@ -5,8 +5,7 @@
 
 // The game-wide values and strings: a list that grows on write and reads as
 // zero (or empty) past its end.
-template <typename T>
-class Globals {
+template <typename T> class Globals {
 public:
     T get(int index) const
     {

