@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -40,12 +41,37 @@ uint32_t u32_at(const std::string& s, size_t at)
 
 } // namespace
 
-CaptureFile::CaptureFile(const std::string& name) : path(capture_directory() + "/" + name + ".wav") {}
-
-CaptureFile::~CaptureFile()
+CaptureDir::CaptureDir(const std::string& name) : path(capture_directory() + "/" + name)
 {
-    std::remove(path.c_str());
-    std::remove((path + ".conf").c_str());
+    std::filesystem::create_directories(path);
+}
+
+CaptureDir::~CaptureDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+std::string CaptureDir::file(const std::string& name) const { return path + "/" + name; }
+
+void CaptureDir::write(const std::string& name, const std::string& contents) const
+{
+    std::ofstream out(file(name), std::ios::binary);
+    out << contents;
+}
+
+void run_and_exit(const std::function<void()>& body)
+{
+    body();
+    std::exit(0);
+}
+
+void child_check(bool ok, const std::string& what)
+{
+    if (ok)
+        return;
+    std::fprintf(stderr, "check failed: %s\n", what.c_str());
+    std::exit(1);
 }
 
 void use_audio_backend(const std::string& drivers, const std::string& wave_file)
@@ -102,6 +128,28 @@ size_t Capture::first_sound(float threshold, size_t from) const
             if (std::abs(at(f, c)) > threshold)
                 return f;
     return frames();
+}
+
+size_t Capture::longest_quiet(float threshold, size_t from, size_t to) const
+{
+    size_t longest = 0, run = 0;
+    for (size_t f = from; f < std::min(to, frames()); ++f) {
+        bool quiet = true;
+        for (unsigned c = 0; c < channels; ++c)
+            quiet = quiet && std::abs(at(f, c)) <= threshold;
+        run = quiet ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+size_t Capture::crossings(unsigned channel, size_t from, size_t to) const
+{
+    size_t count = 0;
+    for (size_t f = from + 1; f < std::min(to, frames()); ++f)
+        if ((at(f - 1, channel) < 0) != (at(f, channel) < 0))
+            ++count;
+    return count;
 }
 
 void sleep_seconds(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
