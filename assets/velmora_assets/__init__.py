@@ -1,0 +1,1 @@
+"""Velmora's game data generator: every picture and sound the game ships."""
