@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <iostream>
 
@@ -28,8 +29,13 @@ std::string convert_path(const std::string& path)
 
 namespace File {
 
+// The home directory: $HOME when it is set, as every desktop program honours
+// it (and tests and sandboxes rely on it), else the password database.
 std::string get_appdata_directory()
 {
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return home;
     const passwd* entry = getpwuid(getuid());
     if (!entry || !entry->pw_dir)
         return "";

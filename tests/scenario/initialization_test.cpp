@@ -68,15 +68,18 @@ TEST(Initialization, MissingFilesGiveDefaultsInTheUsersDirectory)
 {
     TempDir empty;
     ScopedWorkingDirectory cwd(empty.path);
+    std::string old_home = getenv("HOME") ? getenv("HOME") : "";
+    setenv("HOME", (empty.path + "/home").c_str(), 1);
     INI::reset_global_data();
     Scenario game(velmora_game());
     testing::internal::CaptureStdout();
     game.run(1);
     std::string out = testing::internal::GetCapturedStdout();
-    std::string expected = File::get_appdata_directory() + "/.Tarrowin/Velmora";
+    std::string expected = empty.path + "/home/.Tarrowin/Velmora";
     EXPECT_EQ(game.manager().strings->get(settings_path), expected);
     EXPECT_NE(out.find("INI load failed (./Game.ini) with code -1"), std::string::npos);
     EXPECT_EQ(game.manager().strings->get(world_path), ".//");
     EXPECT_TRUE(game.input().window_was_opened());
     EXPECT_FALSE(game.input().window_fullscreen());
+    setenv("HOME", old_home.c_str(), 1);
 }

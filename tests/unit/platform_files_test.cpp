@@ -14,7 +14,16 @@ TEST(Paths, ConvertPathTurnsBackslashesIntoSlashes)
     EXPECT_EQ(convert_path("a\\b\\c.ini"), "a/b/c.ini");
     EXPECT_EQ(get_platform(), "Corvane Linux");
     EXPECT_EQ(get_app_path(), "./");
+}
+
+TEST(Paths, HomeDirectoryFollowsHomeThenThePasswordDatabase)
+{
+    std::string old_home = getenv("HOME") ? getenv("HOME") : "";
+    setenv("HOME", "/tmp/somewhere else", 1);
+    EXPECT_EQ(File::get_appdata_directory(), "/tmp/somewhere else");
+    unsetenv("HOME");
     EXPECT_FALSE(File::get_appdata_directory().empty());
+    setenv("HOME", old_home.c_str(), 1);
 }
 
 TEST(Files, CreateDirectoriesMakesEveryFolderButNotTheFile)
