@@ -1,5 +1,7 @@
 #include "support/png_fixture.h"
 
+#include "image/image.h"
+
 #include <png.h>
 
 #include <cstdint>
@@ -116,4 +118,22 @@ void fix_png_chunk_crc(std::vector<unsigned char>& png, size_t chunk)
     size_t at = chunk + 8 + length;
     for (int i = 0; i < 4; i++)
         png[at + i] = static_cast<unsigned char>(crc >> (24 - 8 * i));
+}
+
+std::unique_ptr<Image> make_image(int width, int height, int hotspot_x, int hotspot_y,
+                                  const std::function<unsigned char(int, int)>& alpha, int action_x, int action_y)
+{
+    auto image = std::make_unique<Image>(0, hotspot_x, hotspot_y, action_x, action_y);
+    image->width = width;
+    image->height = height;
+    image->pixels = new unsigned char[static_cast<size_t>(width) * height * 4];
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) {
+            unsigned char* p = image->get(x, y);
+            p[0] = static_cast<unsigned char>(x * 8);
+            p[1] = static_cast<unsigned char>(y * 8);
+            p[2] = 128;
+            p[3] = alpha(x, y);
+        }
+    return image;
 }

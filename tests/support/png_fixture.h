@@ -1,10 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-// PNG streams made in memory for tests, so fixtures show exactly the case
+class Image;
+
+// Pictures and PNG streams made in memory for tests, so fixtures show exactly the case
 // they test instead of depending on files on disk.
 
 // Encodes `samples` (rows top to bottom, packed as libpng expects them for
@@ -26,3 +30,9 @@ size_t find_png_chunk(const std::vector<unsigned char>& png, const char* type);
 void fix_png_chunk_crc(std::vector<unsigned char>& png, size_t chunk);
 
 std::vector<unsigned char> read_bytes(const std::string& path);
+
+// A decoded picture built directly in memory, as if loaded: each pixel's
+// alpha comes from `alpha(x, y)`, its colour bytes from its position.
+std::unique_ptr<Image> make_image(int width, int height, int hotspot_x, int hotspot_y,
+                                  const std::function<unsigned char(int, int)>& alpha, int action_x = 0,
+                                  int action_y = 0);
