@@ -362,8 +362,9 @@ def build(cat):
     # "Film & music" is set on two lines, starting 15 pixels higher
     s, ctx = surface(2 * (199 + 3 * STEP - 482) + 16, 34)
     c = 199 + 3 * STEP - 482
-    textfont.draw(ctx, "Film &", c, 13, 14, INK, "center")
-    textfont.draw(ctx, "music", c, 28, 14, INK, "center")
+    # the stop is only 18 pixels right of the label's edge: a smaller size fits
+    textfont.draw(ctx, "Film &", c, 13, 12, INK, "center")
+    textfont.draw(ctx, "music", c, 28, 12, INK, "center")
     cat.image("FilmMusicLabel_45", s)
     cat.image("BackLabel_48", label("Back", 16))
     cat.image("PressEnterToContinue_62", label("Press Enter to continue", 92, 16))

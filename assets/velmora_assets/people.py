@@ -144,7 +144,7 @@ def _g_wave(t):
 
 def _g_bow(t):
     e = _env(t)
-    return dict(lean=0.7 * e, head=0.3 * e, front_arm=(0.15 + 0.5 * e, 0.6 * e), bob=1.5 * e)
+    return dict(lean=0.6 * e, head=0.3 * e, front_arm=(0.15 + 0.5 * e, 0.6 * e), bob=0.4 * e)
 
 
 def _g_staff(t):

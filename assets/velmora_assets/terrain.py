@@ -20,7 +20,7 @@ def _rock_texture(size, seed, base=None):
     base = np.array(base or PALETTE["rock"])
     n1 = value_noise(size, size, 9, seed)
     n2 = value_noise(size, size, 4, seed + 1)
-    n = 0.65 * n1 + 0.35 * n2
+    n = 0.5 + 0.6 * (0.65 * n1 + 0.35 * n2 - 0.5)
     dark = np.array(PALETTE["rock_dark"])
     light = np.array(PALETTE["slate"])
     t = n[:, :, None]
@@ -51,18 +51,16 @@ def rock_tile(variant):
                 pts.append((d, size - u))
     smooth_closed(ctx, pts)
     ctx.set_source_surface(s, 0, 0)
-    ctx.fill_preserve()
-    rgba(ctx, col("rock_dark", 0.55))
-    ctx.set_line_width(1.2)
-    ctx.stroke()
-    # a few stones and cracks inside, kept clear of the cell edges
-    for _ in range(2 + variant % 2):
-        x, y = 8 + r.random() * 20, 8 + r.random() * 20
-        blob(ctx, x, y, 3 + r.random() * 3, 2 + r.random() * 2, r, 7, 0.25)
-        rgba(ctx, mix(PALETTE["rock_light"], PALETTE["slate"], r.random()) + (0.55,))
+    ctx.fill()
+    # one or two embedded stones, kept clear of the cell edges so that
+    # neighbouring tiles join without a visible grid
+    for _ in range(1 + variant % 2):
+        x, y = 10 + r.random() * 16, 10 + r.random() * 16
+        blob(ctx, x, y, 2.5 + r.random() * 2.5, 1.8 + r.random() * 1.5, r, 7, 0.25)
+        rgba(ctx, mix(PALETTE["rock_light"], PALETTE["slate"], r.random()) + (0.35,))
         ctx.fill_preserve()
-        rgba(ctx, col("rock_dark", 0.6))
-        ctx.set_line_width(0.8)
+        rgba(ctx, col("rock_dark", 0.35))
+        ctx.set_line_width(0.7)
         ctx.stroke()
     ctx.move_to(6 + r.random() * 8, 6 + r.random() * 20)
     for _ in range(3):
@@ -71,7 +69,6 @@ def rock_tile(variant):
     ctx.set_line_width(0.7)
     ctx.stroke()
     # cool highlight in one corner to keep the dusk light
-    glow(ctx, 10, 8, 14, PALETTE["mist"], 0.10)
     return out
 
 
@@ -519,6 +516,11 @@ def build(cat):
     for d in (4, 12, 20, 28):
         cat.frames(O, 0, d, [(obstacle(d), (16, 16))])
 
+    # StaticDecorationAnimation_73 has 20 sequences and 100 images where the
+    # catalogue counts 44 and 105: every animation the level generator forces
+    # is here with its variants, the waterfall has the 64 frames its random
+    # start frame (up to 61) needs, and its refraction loop 16; variants
+    # beyond these would only repeat the same shapes under other directions.
     S = "StaticDecorationAnimation_73"
     cat.frames(S, 0, 0, [(hanging_vine(9), (12, 0))])
     cat.frames(S, 12, 0, [(backdrop_mass(f), (24, 24)) for f in range(3)])
