@@ -98,3 +98,24 @@ TEST_F(RenderTest, QuickBackdropTakesItsOpacityFromTheBlendColour)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LayerSwitch, IndexOutsideTheFrameIsReportedAndIgnored)
+{
+    CanvasFrame frame(0, nullptr);
+    frame.on_start();
+    LayerObject* switcher = new LayerObject("Layer object", 0, 0, 3);
+    frame.add_object(switcher, 0);
+    ::testing::internal::CaptureStdout();
+    switcher->hide_layer(1);
+    switcher->show_layer(-1);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Invalid layer index 1 (Layer object)\nInvalid layer index -1 (Layer object)\n");
+    EXPECT_TRUE(frame.layers[0]->visible);
+    switcher->hide_layer(0);
+    EXPECT_FALSE(frame.layers[0]->visible);
+    frame.on_end();
+}
+
+} // namespace
