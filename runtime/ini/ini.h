@@ -27,6 +27,9 @@ public:
 
     INI(const std::string& name, int x, int y, int type_id);
     ~INI() override;
+    // The base class owns its alterables through plain pointers.
+    INI(const INI&) = delete;
+    INI& operator=(const INI&) = delete;
 
     void set_group(const std::string& group, bool flag);
     std::string get_string(const std::string& group, const std::string& item, const std::string& fallback);

@@ -8,7 +8,8 @@
 
 namespace {
 
-// Section names keep at most 49 bytes; world files rely on short names only.
+// The section name lives in a fixed buffer with its terminator, so a longer
+// name is known by its first 49 bytes.
 const size_t SECTION_SIZE = 50;
 
 bool is_space(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
