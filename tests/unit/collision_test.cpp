@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <complex>
+#include <memory>
 
 namespace {
 
@@ -153,6 +154,73 @@ public:
     ObstacleFrame() : Frame("Test", 800, 512, Color(), 0, nullptr) { add_layer(1, 1, true); }
     ~ObstacleFrame() { on_end(); }
 };
+
+// A 10 x 10 opaque active on the frame, hot spot at its centre.
+struct PlacedActive {
+    PlacedActive(Frame& frame, int x, int y) : image(make_image(10, 10, 5, 5, opaque))
+    {
+        active = new Active("Block", x, y, 8);
+        active->animations = &animations;
+        active->add_direction(0, 0, 0, 0, false, 0);
+        active->add_image(0, 0, image.get());
+        active->initialize_animations();
+        active->initialize_active();
+        frame.add_object(active, 0);
+    }
+    std::unique_ptr<Image> image;
+    AnimationMap animations;
+    Active* active;
+};
+
+TEST(FrameObjectOverlap, InstancesMarkedForDestructionOverlapNothing)
+{
+    ObstacleFrame frame;
+    PlacedActive a(frame, 100, 100), b(frame, 105, 105);
+    auto tile = make_image(4, 4, 0, 0, opaque);
+    frame.layers[0]->paste(tile.get(), 98, 98, 0, 0, 4, 4, 1);
+    EXPECT_TRUE(a.active->overlaps(b.active));
+    EXPECT_TRUE(b.active->overlaps(a.active));
+    EXPECT_TRUE(a.active->overlaps_background());
+    b.active->destroying = true;
+    EXPECT_FALSE(a.active->overlaps(b.active));
+    EXPECT_FALSE(b.active->overlaps(a.active));
+    EXPECT_TRUE(a.active->overlaps_background());
+    a.active->destroying = true;
+    EXPECT_FALSE(a.active->overlaps_background());
+}
+
+TEST(FrameObjectOverlap, BackgroundWithoutPastesHasNoObstacles)
+{
+    ObstacleFrame frame;
+    PlacedActive a(frame, 100, 100);
+    EXPECT_FALSE(a.active->overlaps_background());
+    // A picture paste goes to the raster, not the mask.
+    auto tile = make_image(40, 40, 0, 0, opaque);
+    frame.layers[0]->paste(tile.get(), 80, 80, 0, 0, 40, 40, 0);
+    EXPECT_FALSE(a.active->overlaps_background());
+}
+
+TEST(FrameObjectOverlap, OutsidePlayfieldWhenTheBoxLeavesTheFrameEntirely)
+{
+    ObstacleFrame frame;
+    PlacedActive a(frame, 0, 0);
+    const struct {
+        int x, y;
+        bool outside;
+    } cases[] = {{-4, 100, false}, {-5, 100, true}, {804, 100, false}, {805, 100, true},
+                 {400, -4, false}, {400, -5, true}, {400, 516, false}, {400, 517, true}};
+    for (const auto& c : cases) {
+        a.active->set_position(c.x, c.y);
+        EXPECT_EQ(a.active->outside_playfield(), c.outside) << c.x << "," << c.y;
+    }
+    a.active->set_position(30, 40);
+    const int box[4] = {25, 35, 35, 45};
+    for (int i = 0; i < 4; i++)
+        EXPECT_EQ(a.active->get_box_index(i), box[i]);
+    // A kind without a shape has an empty box at the origin.
+    FrameObject shapeless("Counter", 300, 300, 2);
+    EXPECT_EQ(shapeless.get_box_index(2), 0);
+}
 
 // The sprite's shape: a ring with a notch, so turning it matters.
 unsigned char ring(int x, int y)
