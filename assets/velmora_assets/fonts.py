@@ -4,7 +4,9 @@ Animation 12 is font 0 (interface text, 14 px), animation 13 font 1 (the
 larger caption font, 18 px).  Frame 0 is the glyph for a character that is
 not in the set, frame f + 1 the character at position f of the set.  Every
 glyph picture is one line cell tall with the hot spot at its top left and
-the action point at its advance, where the next letter starts.
+the action point at its advance, where the next letter starts.  The blitter
+adds one pixel of letter spacing after every glyph, so the advance given is
+the font's own advance less that pixel: text keeps the font's natural pitch.
 """
 import math
 
@@ -18,14 +20,15 @@ CHARACTER_SET = ("".join(chr(c) for c in range(0x21, 0x7F) if c not in (0x22, 0x
                  + "\u00c9\u00e9\"\u00da\u00fa")
 assert len(CHARACTER_SET) == 97
 
+LETTER_SPACING = 1
 FONTS = {12: (14, 17, 13, (0.97, 0.93, 0.84)), 13: (18, 22, 17, (1.0, 1.0, 1.0))}
 
 
 def glyph(ch, size, cell, baseline, color):
     probe, pctx = surface(4, 4)
     textfont.set_font(pctx, size)
-    advance = int(round(pctx.text_extents(ch if ch else "M").x_advance))
-    w = advance + 3
+    advance = int(round(pctx.text_extents(ch if ch else "M").x_advance)) - LETTER_SPACING
+    w = advance + 4
     s, ctx = surface(w, cell)
     if ch:
         # a soft dark halo keeps light letters readable over any scenery

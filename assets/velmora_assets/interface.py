@@ -124,6 +124,17 @@ def speech_bubble():
     rgba(ctx, EDGE)
     ctx.set_line_width(1.4)
     ctx.stroke()
+    # outline the tail too, leaving the body's edge open where they join
+    ctx.move_to(85, 125.5)
+    ctx.line_to(96, 140)
+    ctx.line_to(107, 125.5)
+    ctx.stroke()
+    ctx.rectangle(86, 124, 20, 2.5)
+    g2 = cairo.LinearGradient(0, 0, 0, 140)
+    g2.add_color_stop_rgba(0, 0.20, 0.17, 0.32, 0.92)
+    g2.add_color_stop_rgba(1, 0.11, 0.09, 0.19, 0.92)
+    ctx.set_source(g2)
+    ctx.fill()
     return s
 
 

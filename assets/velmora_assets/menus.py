@@ -343,7 +343,9 @@ def build(cat):
     for name in ("LeftSlider_14", "RightSlider_15"):
         cat.frames(name, 0, 0, [(glint(False), (60, 6))])
         cat.frames(name, 0, 1, [(glint(True), (60, 6))])
-    # The faders hide the title and its line, then grow transparent.
+    # The faders hide the title and its line, then grow transparent.  The
+    # title frame does not scale them, so they are as large as what they hide
+    # (the game's other faders are 32 x 32 and scaled to the screen).
     white = (1, 1, 1, 1)
     cat.frames("TitleFader_16", 0, 0, [(cover(700, 125, white), (0, 0))])
     cat.frames("TitleFader_16", 0, 1, [(cover(700, 125, white), (0, 0))])

@@ -150,7 +150,7 @@ def _vertical(y0, y1, c0, c1):
 def back_wall(variant, tone=0.0):
     """A 32 x 32 cave back-wall tile: dim, soft, clearly behind the rock."""
     img = _rock_texture(TILE, 300 + variant, PALETTE["rock_dark"])
-    img[:, :, :3] = img[:, :, :3] * (0.62 + tone)
+    img[:, :, :3] = img[:, :, :3] * (0.85 + tone)
     return array_surface(img)
 
 
