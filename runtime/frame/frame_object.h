@@ -34,6 +34,9 @@ public:
 
     FrameObject(const std::string& name, int x, int y, int type_id);
     virtual ~FrameObject();
+    // An instance owns its alterables and belongs to one frame: never copied.
+    FrameObject(const FrameObject&) = delete;
+    FrameObject& operator=(const FrameObject&) = delete;
     virtual void draw();
     virtual void update(float dt);
     virtual void set_direction(int d);
