@@ -177,6 +177,29 @@ def draw(ctx, gx, gy, p, look):
         rgba(ctx, (0.30, 0.17, 0.09))
         ctx.stroke()
 
+    mantle = look.get("mantle")
+    if mantle:
+        # a short cape over the shoulders, part of the hood
+        mid = (neck[0] + (hip[0] - neck[0]) * 0.55, neck[1] + (hip[1] - neck[1]) * 0.55)
+        smooth_closed(ctx, [
+            (neck[0] - nx * half * 0.2, neck[1] - ny * half * 0.2 - 0.8 * s),
+            (neck[0] - nx * half * 1.05, neck[1] - ny * half * 1.05 + 1.0 * s),
+            (mid[0] - nx * half * 1.2, mid[1] - ny * half * 1.2),
+            (mid[0] + nx * half * 0.2, mid[1] + ny * half * 0.2 + 0.8 * s),
+            (mid[0] + nx * half * 1.35, mid[1] + ny * half * 1.35 - 0.5 * s),
+            (neck[0] + nx * half * 1.1, neck[1] + ny * half * 1.1),
+        ])
+        _stroke_fill(ctx, mantle, lw)
+    vial = look.get("vial")
+    if vial:
+        vx, vy = hip[0] - nx * half * 0.9, hip[1] - 0.6 * s
+        ctx.arc(vx, vy, 2.6 * s, 0, math.tau)
+        rgba(ctx, vial + (0.35,))
+        ctx.fill()
+        ctx.arc(vx, vy, 1.1 * s, 0, math.tau)
+        rgba(ctx, (1.0, 0.95, 0.7))
+        ctx.fill()
+
     # head
     hr = 3.9 * s * look.get("head_size", 1.0)
     ha = lean + p["head"]
