@@ -85,7 +85,7 @@ class Instruments:
         vib = 1 + 0.004 * np.sin(2 * np.pi * 5.0 * t) * np.clip((t - 0.25) * 3, 0, 1)
         ph = 2 * np.pi * f * np.cumsum(vib) / self.sr
         y = np.sin(ph) + 0.18 * np.sin(2 * ph) + 0.06 * np.sin(3 * ph)
-        breath = band(np.random.default_rng(int(f)).standard_normal(len(t)), self.sr, f * 0.8, f * 3) * 0.05
+        breath = band(np.random.default_rng(int(f)).standard_normal(len(t)), self.sr, f * 0.8, f * 3) * 0.02
         return (y + breath) * env(len(t), self.sr, 0.06, 0.22) * 0.33
 
     def _bell(self, f, dur):
