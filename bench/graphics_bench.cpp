@@ -72,7 +72,9 @@ void BM_CollideOverlappingDiscs(benchmark::State& state)
 }
 BENCHMARK(BM_CollideOverlappingDiscs);
 
-void BM_CollideTurnedAndScaledNoCommonPixel(benchmark::State& state)
+// A turned shape against a scaled one: both go through the inverse mapping
+// of every tested point.
+void BM_CollideTurnedAndScaledCheckerboards(benchmark::State& state)
 {
     auto a_image = make_picture(even_cells);
     auto b_image = make_picture(odd_cells);
@@ -83,7 +85,7 @@ void BM_CollideTurnedAndScaledNoCommonPixel(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(collide(a.active.get_collision(), b.active.get_collision()));
 }
-BENCHMARK(BM_CollideTurnedAndScaledNoCommonPixel);
+BENCHMARK(BM_CollideTurnedAndScaledCheckerboards);
 
 void BM_CollideBoxReject(benchmark::State& state)
 {

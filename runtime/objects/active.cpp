@@ -6,6 +6,7 @@
 #include "image/image.h"
 #include "objects/utility.h"
 
+#include <algorithm>
 #include <iostream>
 
 Active::Active(const std::string& name, int x, int y, int type_id)
@@ -18,10 +19,19 @@ Active::Active(const std::string& name, int x, int y, int type_id)
 
 Active::~Active() { delete collision; }
 
+DirectionArrayStruct::~DirectionArrayStruct()
+{
+    for (int d = 0; d < 32; d++)
+        if (directions[d] && directions[d]->index == d)
+            delete directions[d];
+}
+
 void Active::add_direction(int anim, int dir, int min_speed, int max_speed, bool loop, int back_to)
 {
-    Direction* data = new Direction{dir, min_speed, max_speed, back_to, loop, {}};
-    (*animations)[anim].directions[dir] = data;
+    Direction*& slot = (*animations)[anim].directions[dir];
+    if (slot && slot->index == dir)
+        delete slot;
+    slot = new Direction{dir, min_speed, max_speed, back_to, loop, {}};
 }
 
 void Active::add_image(int anim, int dir, Image* image)
@@ -35,15 +45,16 @@ void Active::initialize_animations()
         Direction** slots = entry.second.directions;
         // Only the directions the type defines are copied into empty slots,
         // never slots filled earlier in this pass.
-        DirectionArrayStruct defined = entry.second;
+        Direction* defined[32];
+        std::copy(slots, slots + 32, defined);
         for (int d = 0; d < 32; d++) {
             if (slots[d])
                 continue;
             for (int step = 1; step <= 16 && !slots[d]; step++) {
-                if (defined.directions[(d + step) & 31])
-                    slots[d] = defined.directions[(d + step) & 31];
-                else if (defined.directions[(d - step) & 31])
-                    slots[d] = defined.directions[(d - step) & 31];
+                if (defined[(d + step) & 31])
+                    slots[d] = defined[(d + step) & 31];
+                else if (defined[(d - step) & 31])
+                    slots[d] = defined[(d - step) & 31];
             }
         }
     }

@@ -21,8 +21,15 @@ struct Direction {
 };
 
 // Slot d holds the sequence shown for direction d (0 right, 8 up, ...).
+// It owns the sequences defined for their own slots; a filled-in slot only
+// borrows its neighbour's.
 struct DirectionArrayStruct {
     Direction* directions[32] = {};
+
+    DirectionArrayStruct() = default;
+    DirectionArrayStruct(const DirectionArrayStruct&) = delete;
+    DirectionArrayStruct& operator=(const DirectionArrayStruct&) = delete;
+    ~DirectionArrayStruct();
 };
 
 // An object type's animations by number, shared by all its instances and
