@@ -43,8 +43,13 @@ char* find_char_or_comment(char* s, char c)
 
 char* strncpy0(char* dest, const char* src, size_t size)
 {
-    std::strncpy(dest, src, size);
-    dest[size - 1] = '\0';
+    if (size == 0)
+        return dest;
+    size_t length = 0;
+    while (length < size - 1 && src[length] != '\0')
+        length++;
+    std::memcpy(dest, src, length);
+    dest[length] = '\0';
     return dest;
 }
 
