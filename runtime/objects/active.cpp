@@ -21,8 +21,13 @@ Active::~Active() { delete collision; }
 
 DirectionArrayStruct::~DirectionArrayStruct()
 {
+    // Decide ownership of every slot before freeing any, since borrowed
+    // slots point at the owners.
+    bool owned[32];
     for (int d = 0; d < 32; d++)
-        if (directions[d] && directions[d]->index == d)
+        owned[d] = directions[d] && directions[d]->index == d;
+    for (int d = 0; d < 32; d++)
+        if (owned[d])
             delete directions[d];
 }
 
