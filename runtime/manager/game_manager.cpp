@@ -37,6 +37,14 @@ GameManager::GameManager(const GameDefinition& game)
     set_frame(0);
 }
 
+// The frames stay with the process; what the manager made goes with it.
+GameManager::~GameManager()
+{
+    close_media();
+    delete values;
+    delete strings;
+}
+
 void GameManager::reset_globals()
 {
     delete values;

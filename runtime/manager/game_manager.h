@@ -33,6 +33,9 @@ public:
     int mouse_x, mouse_y;
 
     explicit GameManager(const GameDefinition& game);
+    ~GameManager();
+    GameManager(const GameManager&) = delete;
+    GameManager& operator=(const GameManager&) = delete;
     void reset_globals();
     void set_window(bool fullscreen);
     bool is_fullscreen();

@@ -12,6 +12,7 @@ namespace {
 class ScriptedFrame : public Frame {
 public:
     ScriptedFrame(int height = 512) : Frame("Test", 800, height, Color(), 0, nullptr) { add_layer(1, 1, true); }
+    ~ScriptedFrame() { on_end(); }
     void handle_events() override
     {
         if (events)
