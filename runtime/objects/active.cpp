@@ -136,7 +136,12 @@ void Active::update(float)
     Direction* data = get_direction_data();
     if (!data || data->frames.empty())
         return;
-    counter += static_cast<unsigned int>(get_speed());
+    // A negative speed (only a forced one can be) would wrap the unsigned
+    // counter and spin the loop below for millions of steps: it holds still.
+    int speed = get_speed();
+    if (speed < 0)
+        speed = 0;
+    counter += static_cast<unsigned int>(speed);
     int previous = animation_frame;
     int count = static_cast<int>(data->frames.size());
     while (counter > 100) {

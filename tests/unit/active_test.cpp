@@ -131,6 +131,8 @@ TEST(ActiveAnimation, ForcedSpeedOverridesTheSequenceUntilRestored)
     walker.active.restore_speed();
     EXPECT_EQ(walker.active.get_speed(), 0);
     EXPECT_EQ(walker.frames_over(3), (std::vector<int>{2, 2, 2}));
+    walker.active.force_speed(-5);
+    EXPECT_EQ(walker.frames_over(3), (std::vector<int>{2, 2, 2})) << "a negative speed holds the frame";
 }
 
 TEST(ActiveAnimation, ForcedFrameIsClampedHeldAndBecomesCurrentOnRestore)
