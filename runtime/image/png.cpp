@@ -69,8 +69,7 @@ unsigned char* read_png(FILE* fp, int* width, int* height, bool* has_alpha)
         png_set_packing(png);
     // A palette picture is RGB by now; where a tRNS chunk already gave a
     // picture alpha, libpng adds no filler.
-    if (color_type == PNG_COLOR_TYPE_RGB || color_type == PNG_COLOR_TYPE_GRAY ||
-        color_type == PNG_COLOR_TYPE_PALETTE) {
+    if (color_type == PNG_COLOR_TYPE_RGB || color_type == PNG_COLOR_TYPE_GRAY || color_type == PNG_COLOR_TYPE_PALETTE) {
         png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
         alpha = false;
     }
