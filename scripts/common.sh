@@ -14,7 +14,7 @@ VELMORA_PACKAGES=(
 VELMORA_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 velmora_install_packages() {

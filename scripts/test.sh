@@ -8,6 +8,9 @@ velmora_install_packages "${VELMORA_PACKAGES[@]}" "${VELMORA_TEST_PACKAGES[@]}"
 
 FUZZ_SECONDS=${VELMORA_FUZZ_SECONDS:-8}
 
+echo "== Formatting"
+(cd "$VELMORA_ROOT" && git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror)
+
 echo "== Build (warnings as errors)"
 velmora_build build-test -DVELMORA_WERROR=ON
 echo "== Tests under Xvfb"
