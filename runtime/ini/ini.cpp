@@ -38,19 +38,29 @@ template <typename Map> const typename Map::value_type* entry_at(const Map& map,
     return &*std::next(map.begin(), index);
 }
 
+const std::string* find_value(const INIDocument& document, const std::string& group, const std::string& item)
+{
+    auto found_group = document.find(group);
+    if (found_group == document.end())
+        return nullptr;
+    auto found_item = found_group->second.find(item);
+    return found_item == found_group->second.end() ? nullptr : &found_item->second;
+}
+
+const INIGroup::value_type* item_at(const INIDocument& document, const std::string& group, int index)
+{
+    auto found = document.find(group);
+    return found == document.end() ? nullptr : entry_at(found->second, index);
+}
+
 } // namespace
 
 void INI::set_group(const std::string& group, bool) { current_group = group; }
 
 std::string INI::get_string(const std::string& group, const std::string& item, const std::string& fallback)
 {
-    auto found_group = document.find(group);
-    if (found_group == document.end())
-        return fallback;
-    auto found_item = found_group->second.find(item);
-    if (found_item == found_group->second.end())
-        return fallback;
-    return found_item->second;
+    const std::string* value = find_value(document, group, item);
+    return value ? *value : fallback;
 }
 
 std::string INI::get_string(const std::string& item, const std::string& fallback)
@@ -60,13 +70,8 @@ std::string INI::get_string(const std::string& item, const std::string& fallback
 
 double INI::get_value(const std::string& group, const std::string& item, double fallback)
 {
-    auto found_group = document.find(group);
-    if (found_group == document.end())
-        return fallback;
-    auto found_item = found_group->second.find(item);
-    if (found_item == found_group->second.end())
-        return fallback;
-    return string_to_double(found_item->second, fallback);
+    const std::string* value = find_value(document, group, item);
+    return value ? string_to_double(*value, fallback) : fallback;
 }
 
 double INI::get_value(const std::string& item, double fallback) { return get_value(current_group, item, fallback); }
@@ -94,10 +99,7 @@ std::string INI::get_group_name(int index)
 
 std::string INI::get_item_name(const std::string& group, int index)
 {
-    auto found = document.find(group);
-    if (found == document.end())
-        return "";
-    auto entry = entry_at(found->second, index);
+    auto entry = item_at(document, group, index);
     return entry ? entry->first : std::string();
 }
 
@@ -105,10 +107,7 @@ std::string INI::get_item_name(int index) { return get_item_name(current_group, 
 
 std::string INI::get_string_index(const std::string& group, int index)
 {
-    auto found = document.find(group);
-    if (found == document.end())
-        return "";
-    auto entry = entry_at(found->second, index);
+    auto entry = item_at(document, group, index);
     return entry ? entry->second : std::string();
 }
 
