@@ -10,14 +10,14 @@ import numpy as np
 def band(x, sr, lo, hi):
     """Band-pass by FFT mask with soft shoulders (lo or hi may be None)."""
     n = len(x)
-    spec = np.fft.rfft(x)
+    spectrum = np.fft.rfft(x)
     f = np.fft.rfftfreq(n, 1.0 / sr)
     m = np.ones_like(f)
     if lo:
         m *= 1.0 / (1.0 + (lo / np.maximum(f, 1e-3)) ** 4)
     if hi:
         m *= 1.0 / (1.0 + (f / hi) ** 4)
-    return np.fft.irfft(spec * m, n)
+    return np.fft.irfft(spectrum * m, n)
 
 
 def env(n, sr, attack, release, hold=None):
