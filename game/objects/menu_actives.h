@@ -1,0 +1,31 @@
+#pragma once
+
+#include "objects/catalogue_active.h"
+
+// The active types of the logo, title and main menu screens.
+
+VELMORA_ACTIVE_TYPE(Logotypes_11)
+VELMORA_ACTIVE_TYPE(FrameVariables_13)
+VELMORA_ACTIVE_TYPE(LeftSlider_14)
+VELMORA_ACTIVE_TYPE(RightSlider_15)
+VELMORA_ACTIVE_TYPE(TitleFader_16)
+VELMORA_ACTIVE_TYPE(TheGameFader_17)
+VELMORA_ACTIVE_TYPE(MainMenuSelector_30)
+VELMORA_ACTIVE_TYPE(SlotMenuSelector_33)
+VELMORA_ACTIVE_TYPE(KeyboardVariables_34)
+VELMORA_ACTIVE_TYPE(EraseBlob_35)
+VELMORA_ACTIVE_TYPE(ScreenFader_36)
+VELMORA_ACTIVE_TYPE(FrameVariables_37)
+VELMORA_ACTIVE_TYPE(OptionsMenuSelector_39)
+VELMORA_ACTIVE_TYPE(HoldEnterToEraseLabel_49)
+VELMORA_ACTIVE_TYPE(QualityLabel_50)
+VELMORA_ACTIVE_TYPE(FullscreenLabel_51)
+VELMORA_ACTIVE_TYPE(Slot1Label_52)
+VELMORA_ACTIVE_TYPE(Slot2Label_53)
+VELMORA_ACTIVE_TYPE(Slot3Label_54)
+VELMORA_ACTIVE_TYPE(RestartTheGameForWindowModeToUpdate_55)
+VELMORA_ACTIVE_TYPE(VelmoraLink_56)
+VELMORA_ACTIVE_TYPE(OstrelBandcampLink_57)
+VELMORA_ACTIVE_TYPE(OstrelLink_58)
+VELMORA_ACTIVE_TYPE(TarrowinLink_64)
+VELMORA_ACTIVE_TYPE(GreenlightLink_65)
