@@ -24,25 +24,6 @@ void build_animations(Active& active, const std::string& type_name)
     active.initialize_animations();
 }
 
-namespace {
-
-// One of the directions animation 0 defines itself (not a borrowed slot).
-int random_defined_direction(const AnimationMap& animations)
-{
-    auto it = animations.find(0);
-    if (it == animations.end())
-        return 0;
-    std::vector<int> defined;
-    for (int d = 0; d < 32; d++)
-        if (it->second.directions[d] && it->second.directions[d]->index == d)
-            defined.push_back(d);
-    if (defined.empty())
-        return 0;
-    return defined[static_cast<size_t>(randrange(static_cast<int>(defined.size())))];
-}
-
-} // namespace
-
 CatalogueActive::CatalogueActive(const ActiveDescription& description, int x, int y, AnimationMap*& saved_animations,
                                  bool& initialized)
     : Active(description.name, x, y, description.id)
@@ -66,9 +47,10 @@ CatalogueActive::CatalogueActive(const ActiveDescription& description, int x, in
     }
     animations = saved_animations;
     // The frame shown depends on the direction, so it is set before the
-    // first frame is chosen, without set_direction's frame update.
-    direction =
-        description.flags & TYPE_RANDOM_DIRECTION ? random_defined_direction(*animations) : description.start_direction;
+    // first frame is chosen, without set_direction's frame update. A random
+    // one may be a direction the type does not define; its nearest defined
+    // neighbour then shows.
+    direction = description.flags & TYPE_RANDOM_DIRECTION ? randrange(32) : description.start_direction;
     animation_direction = direction;
     collision_box = (description.flags & TYPE_BOX_COLLISION) != 0;
     animation = 0;

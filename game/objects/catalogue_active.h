@@ -11,7 +11,7 @@ enum TypeFlag {
     TYPE_SCREEN_FIXED = 2,
     TYPE_BOX_COLLISION = 4,
     TYPE_ADDITIVE = 8,
-    // Starts facing one of the directions its first animation defines.
+    // Starts facing any of the 32 directions.
     TYPE_RANDOM_DIRECTION = 16,
 };
 
