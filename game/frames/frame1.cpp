@@ -1,6 +1,6 @@
 // The Initialization frame: data paths, the program's and the user's
 // settings, the window, the world, then the logos (first run) or the menu.
-#include "frames/frames.h"
+#include "frames/frame1.h"
 #include "frames/globals.h"
 #include "media/media.h"
 #include "objects/ini_types.h"

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "frame/frame.h"
+#include "manager/game_manager.h"
+
+// "Logotypes": the three logos.
+class Frame2 : public Frame {
+public:
+    explicit Frame2(GameManager* manager);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "frame/frame.h"
+#include "manager/game_manager.h"
+
+// "Error": what went wrong with the world.
+class Frame7 : public Frame {
+public:
+    explicit Frame7(GameManager* manager);
+};
