@@ -8,4 +8,7 @@ class GameManager;
 class Frame5 : public Frame {
 public:
     explicit Frame5(GameManager* manager);
+
+    // --- player input, movement and abilities ---
+    // --- end of player input, movement and abilities ---
 };
