@@ -1,0 +1,36 @@
+// Places where features still to come join the gameplay frame. Each does
+// nothing until its feature is built.
+#include "gameplay/frame5.h"
+
+// Ambiance channels of the world (started with the game).
+void Frame5::start_ambiance() {}
+// The screen's queued song.
+void Frame5::queue_screen_music() {}
+// The glow that marks each container the alchemist can use.
+void Frame5::loop_container_interaction_light() {}
+// Waves and glimmer along a water surface.
+void Frame5::loop_surface_effect() {}
+// Straws swaying in the wind.
+void Frame5::loop_straw_0() {}
+void Frame5::loop_straw_1() {}
+// Entering and leaving water, wave drift.
+void Frame5::run_water_crossing() {}
+// Swimming.
+void Frame5::run_swim_group() {}
+// Speech bubbles and opening the inventory.
+void Frame5::run_speech_and_inventory_opening() {}
+// Walkers, exploders, bullets and teleporters.
+void Frame5::run_hazards() {}
+// Transmutation, the inventory interface and item information.
+void Frame5::run_alchemy_interface() {}
+// Straws, glows, fog, fireflies, items in the level, water objects, effects,
+// people, step smoke and birds.
+void Frame5::run_scenery() {}
+// Bringing the win item to the win container.
+void Frame5::run_winning() {}
+// Interaction lights, ambiance, playlist and sound requests.
+void Frame5::run_interaction_lights_and_sound() {}
+// The death sequence.
+void Frame5::run_death_group() {}
+// The bitmap text of every text object.
+void Frame5::blit_texts() {}
