@@ -7,4 +7,6 @@
 class Frame2 : public Frame {
 public:
     explicit Frame2(GameManager* manager);
+    void on_start() override;
+    void handle_events() override;
 };
