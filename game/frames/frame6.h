@@ -7,4 +7,6 @@
 class Frame6 : public Frame {
 public:
     explicit Frame6(GameManager* manager);
+    void on_start() override;
+    void handle_events() override;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame/event_markers.h"
 #include "frame/frame.h"
 #include "manager/game_manager.h"
 
@@ -7,4 +8,9 @@
 class Frame7 : public Frame {
 public:
     explicit Frame7(GameManager* manager);
+    void on_start() override;
+    void handle_events() override;
+
+private:
+    OncePerRun show_message;
 };
