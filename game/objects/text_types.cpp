@@ -1,5 +1,7 @@
 #include "objects/text_types.h"
 
+#include <vector>
+
 namespace {
 
 struct TextSetup {
@@ -7,7 +9,7 @@ struct TextSetup {
     int width, height;
     Color color;
     int alignment;
-    const char* paragraph;
+    std::vector<const char*> paragraphs;
 };
 
 // Every text sits on the screen, not in the scrolling world.
@@ -15,8 +17,8 @@ void set_up(Text& text, const TextSetup& setup)
 {
     text.set_visible(setup.visible);
     text.scroll = false;
-    if (setup.paragraph)
-        text.add_line(setup.paragraph);
+    for (const char* paragraph : setup.paragraphs)
+        text.add_line(paragraph);
     text.width = setup.width;
     text.height = setup.height;
     text.color = setup.color;
@@ -33,13 +35,14 @@ const Color white(255, 255, 255, 255);
     Class::Class(int x, int y) : Text(display_name, x, y, type_id) { set_up(*this, TextSetup{__VA_ARGS__}); }
 
 VELMORA_TEXT_TYPE(BrindleSettings_12, "Brindle Settings", 5, false, 150, 17, black, 4,
-                  "[Includes]\r\nData = Data\r\nshaders = shaders\r\nTutorial = Tutorial\r\nWorld = World\r\n"
-                  "Game.ini = Game.ini")
-VELMORA_TEXT_TYPE(PlayerItems_86, "Player Items", 77, true, 127, 34, dark_red, 6, nullptr)
-VELMORA_TEXT_TYPE(ContainerItems_87, "Container Items", 78, true, 127, 34, dark_red, 6, nullptr)
-VELMORA_TEXT_TYPE(TextObject_113, "Text Object", 104, true, 800, 32, white, 6, nullptr)
-VELMORA_TEXT_TYPE(ItemUsageInfo_136, "Item Usage Info", 127, true, 220, 73, black, 4, nullptr)
-VELMORA_TEXT_TYPE(SpeechBubbleText_137, "Speech Bubble Text", 128, true, 172, 111, black, 4, nullptr)
-VELMORA_TEXT_TYPE(BlockedTransferExplanation_138, "Blocked Transfer Explanation", 129, true, 355, 24, black, 6, nullptr)
-VELMORA_TEXT_TYPE(Item_139, "Item", 130, true, 144, 24, black, 6, nullptr)
-VELMORA_TEXT_TYPE(ErrorMessage_146, "Error Message", 135, true, 800, 512, dark_red, 7, nullptr)
+                  {"[Includes]\r\nData = Data\r\nshaders = shaders\r\nTutorial = Tutorial\r\nWorld = World\r\n"
+                   "Game.ini = Game.ini"})
+VELMORA_TEXT_TYPE(PlayerItems_86, "Player Items", 77, true, 127, 34, dark_red, 6, {})
+VELMORA_TEXT_TYPE(ContainerItems_87, "Container Items", 78, true, 127, 34, dark_red, 6, {})
+VELMORA_TEXT_TYPE(TextObject_113, "Text Object", 104, true, 800, 32, white, 6, {})
+VELMORA_TEXT_TYPE(ItemUsageInfo_136, "Item Usage Info", 127, true, 220, 73, black, 4, {})
+VELMORA_TEXT_TYPE(SpeechBubbleText_137, "Speech Bubble Text", 128, true, 172, 111, black, 4, {})
+VELMORA_TEXT_TYPE(BlockedTransferExplanation_138, "Blocked Transfer Explanation", 129, true, 355, 24, black, 6, {})
+VELMORA_TEXT_TYPE(Item_139, "Item", 130, true, 144, 24, black, 6, {})
+VELMORA_TEXT_TYPE(ErrorMessage_146, "Error Message", 135, true, 800, 512, dark_red, 7,
+                  {"Error:", "Press Enter to restart or Esc to exit"})
