@@ -74,3 +74,35 @@ wait_for_exit() {
     done
     fail "the game did not end within ${seconds}s"
 }
+
+# private_game_dir GAME_INI: a game directory of this test's own, linking
+# everything of the built one but its Game.ini, which holds GAME_INI.
+private_game_dir() {
+    local dir=$OUT_DIR/game entry
+    mkdir -p "$dir"
+    for entry in "$GAME_DIR"/*; do
+        [ "$(basename "$entry")" = Game.ini ] || ln -s "$(realpath "$entry")" "$dir/"
+    done
+    printf '%s\n' "$1" >"$dir/Game.ini"
+    GAME_DIR=$dir
+}
+
+# window_shot NAME: the game window alone (800 x 512), as NAME.png.
+window_shot() {
+    import -window "$WINDOW" "$OUT_DIR/$1.png"
+}
+
+# mean_of NAME: the mean brightness of a screenshot, 0 (black) to 1 (white).
+mean_of() {
+    convert "$OUT_DIR/$1.png" -colorspace Gray -format '%[fx:mean]' info:
+}
+
+# changed_pixels A B: how many pixels of two screenshots differ visibly.
+changed_pixels() {
+    compare -fuzz 8% -metric AE "$OUT_DIR/$1.png" "$OUT_DIR/$2.png" null: 2>&1 | cut -d' ' -f1 || true
+}
+
+# less_than A B: true when the number A is below B.
+less_than() {
+    awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'
+}
