@@ -42,6 +42,7 @@ void load_world(const std::string& dir)
 GameplayWorld::GameplayWorld(int slot, const std::string& world, int quality_level)
     : world_dir(std::string(VELMORA_SOURCE_DIR) + "/tests/worlds/" + world), slot(slot), quality_setting(quality_level)
 {
+    save_folder = user.path + "/saves/Tests - Fixture";
     old_home = getenv("HOME") ? getenv("HOME") : "";
     setenv("HOME", user.path.c_str(), 1);
     cwd.reset(new ScopedWorkingDirectory(VELMORA_GAME_DIR));
@@ -71,7 +72,7 @@ void GameplayWorld::enter()
     manager.strings->set(world_path, world_dir);
     manager.values->set(slot_number, slot);
     manager.values->set(quality, quality_setting);
-    manager.strings->set(save_path, user.path + "/saves/Tests - Fixture");
+    manager.strings->set(save_path, save_folder);
     manager.set_frame(4);
 }
 
@@ -79,7 +80,7 @@ Frame5& GameplayWorld::frame() { return static_cast<Frame5&>(scenario->frame());
 
 std::string GameplayWorld::slot_file(int number) const
 {
-    return user.path + "/saves/Tests - Fixture/Slot " + std::to_string(number) + ".ini";
+    return save_folder + "/Slot " + std::to_string(number) + ".ini";
 }
 
 std::string map_rows(const std::map<int, std::string>& rows, const std::string& extra_keys)

@@ -28,6 +28,8 @@ public:
     Frame5& frame();
     std::string world_dir;
     TempDir user;
+    // Where the slot files go; a folder of `user` unless changed before enter().
+    std::string save_folder;
     std::string slot_file(int slot) const;
 
 private:
