@@ -43,6 +43,56 @@ public:
     void loop_terrain_tile();
 
     // --- player input, movement and abilities ---
+    // The four blocks of a tick, in the order the tick runs them.
+    void handle_keyboard_group();
+    void recompute_abilities();
+    void handle_land_group();
+    void handle_common_movement();
+    // Ages the step smoke; runs with the scenery while the gameplay group is on.
+    void handle_step_smoke();
+
+    void loop_check_power_conditions_group();
+    void loop_test_power_condition();
+    void loop_reset_abilities();
+    void loop_apply_this_power_to_abilities();
+    void loop_alchemist_y_move();
+    void loop_alchemist_x_move();
+    void loop_alchemist_overlap_test();
+
+    // An ability in force; a missing one reads as 0.
+    double ability(const std::string& key);
+
+    // Movement sub-groups: on only while their pixel loops and the remainder
+    // step run.
+    bool group_vertical_move = false;
+    bool group_horizontal_move = false;
+    // Set when swimming ends; the land group's first tick then straightens
+    // the alchemist.
+    bool land_entry_armed = false;
+    bool abilities_recompute_requested = false;
+    bool abilities_recompute_running = false;
+    bool power_applies = false;
+
+private:
+    void copy_base_abilities();
+    void request_movement_sound(const std::string& detail);
+    void choose_land_animation(Active* alchemist);
+    void make_step_smoke(Active* alchemist);
+    void play_step_sounds(Active* alchemist);
+    void probe_surroundings(Active* alchemist);
+    void touch_containers(Active* alchemist);
+    void restore_shown_animation(Active* alchemist, bool with_angle);
+    void leave_screen(Active* alchemist, int dx, int dy);
+
+    // Filled by later features; they do nothing yet.
+    void streams_hook(Active* alchemist);
+    void hazard_contact_hook(Active* alchemist);
+    void sound_loop_hook();
+    void enter_water_hook();
+
+    OnceWhileTrue player_group_came_on;
+
+public:
     // --- end of player input, movement and abilities ---
 
 private:
