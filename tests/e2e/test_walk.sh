@@ -20,10 +20,11 @@ wait_for_output "Loading ./World/Settings/Default Savegame.ini (Savegame Ini)" 1
 sleep 1
 window_shot start
 
-# walk_until NAME KEY: holds KEY until the picture differs from the start
-# screen by more than a screen change can miss (a third of the pixels) or
-# by less than the alchemist and the scenery's motion make (one twentieth);
-# NAME.png is the last picture.
+# walk_until NAME KEY WANT: holds KEY until the window shows another screen
+# than the start (WANT other: more than 30000 pixels differ; neighbouring
+# screens differ by about 50000) or the start screen again (WANT same: fewer
+# than 12000, what the alchemist and the scenery move); NAME.png is the last
+# picture.
 walk_until() {
     local name=$1 held=$2 want=$3 changed
     xdotool keydown --window "$WINDOW" "$held"
@@ -31,11 +32,11 @@ walk_until() {
         sleep 0.5
         window_shot "$name"
         changed=$(changed_pixels start "$name")
-        if [ "$want" = other ] && ! less_than "$changed" 136533; then
+        if [ "$want" = other ] && ! less_than "$changed" 30000; then
             xdotool keyup --window "$WINDOW" "$held"
             return 0
         fi
-        if [ "$want" = same ] && less_than "$changed" 20480; then
+        if [ "$want" = same ] && less_than "$changed" 12000; then
             xdotool keyup --window "$WINDOW" "$held"
             return 0
         fi
@@ -47,7 +48,7 @@ walk_until() {
 walk_until neighbour Right other || fail "holding Right never showed another screen"
 sleep 1
 window_shot neighbour
-less_than "$(changed_pixels start neighbour)" 136533 && fail "the neighbour screen looks like the start screen"
+less_than "$(changed_pixels start neighbour)" 30000 && fail "the neighbour screen looks like the start screen"
 walk_until back Left same || fail "holding Left never brought the start screen back"
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while walking"
 
