@@ -39,7 +39,8 @@ TEST_P(AbilityRules, ModifiedAbilitiesAfterTheFirstRecompute)
     EXPECT_EQ(test.frame().ability("Hang Power"), c.hang);
     EXPECT_EQ(test.frame().ability("Not An Ability"), 0);
     EXPECT_EQ(modified.get_string("Other", "Kept", ""), "1") << "the rest of the base document comes along";
-    EXPECT_FALSE(INI::global_store()["Powers"].count("Missing")) << "the shared powers stay as loaded";
+    INI* shared_powers = static_cast<INI*>(test.frame().get_instance(type_id::PowersIni_28));
+    EXPECT_FALSE(shared_powers->has_group("Missing")) << "the shared powers stay as loaded";
 }
 
 INSTANTIATE_TEST_SUITE_P(
