@@ -69,4 +69,32 @@ INSTANTIATE_TEST_SUITE_P(GameAlignments, TextAlignment,
                              return "Alignment" + std::to_string(info.param.alignment);
                          });
 
+// A text with line breaks (the error message) is a block of lines, each
+// centred on its own, the block centred in the box.
+TEST_F(RenderTest, LineBreaksMakeCentredLines)
+{
+    set_font_path(VELMORA_SOURCE_DIR "/data/Ubuntu-Mono Regular.ttf");
+    ASSERT_TRUE(has_font());
+    const int x = 0, y = 0, width = 800, height = 512;
+    render([&](CanvasFrame& f) {
+        Text* text = new Text("Text", x, y, 5);
+        text->width = width;
+        text->height = height;
+        text->alignment = 7;
+        text->color = Color(255, 255, 255, 255);
+        text->add_line("Error: World not found!\r\n\r\nPress Enter");
+        f.add_object(text, 0);
+    });
+    float line = font_line_height();
+    int top_baseline = static_cast<int>(font_ascender() + height * 0.5 - line * 1.5);
+    Ink first = find_ink(picture, 0, 0, 800, top_baseline + 4);
+    Ink last = find_ink(picture, 0, top_baseline + static_cast<int>(line), 800, 512);
+    ASSERT_GE(first.right, first.left) << "first line missing";
+    ASSERT_GE(last.right, last.left) << "last line missing";
+    EXPECT_NEAR((first.left + first.right + 1) / 2.0, 400, 1.5);
+    EXPECT_NEAR((last.left + last.right + 1) / 2.0, 400, 1.5);
+    EXPECT_GT(first.right - first.left, last.right - last.left) << "each line is measured on its own";
+    EXPECT_NEAR(last.bottom - first.bottom, 2 * line, 2) << "the empty middle line keeps its height";
+}
+
 } // namespace
