@@ -162,20 +162,18 @@ void Frame5::handle_events()
     if (group_screen_build)
         run_screen_build_group();
 
-    // Movement and abilities come from their own feature; enable these calls
-    // when it lands.
-    // if (group_gameplay && group_keyboard)
-    //     handle_keyboard_group();
-    // if (group_gameplay && group_player)
-    //     recompute_abilities();
+    if (group_gameplay && group_keyboard)
+        handle_keyboard_group();
+    if (group_gameplay && group_player)
+        recompute_abilities();
     if (group_gameplay && group_player)
         run_water_crossing();
-    // if (group_gameplay && group_player && group_land)
-    //     handle_land_group();
+    if (group_gameplay && group_player && group_land)
+        handle_land_group();
     if (group_gameplay && group_player && group_swim)
         run_swim_group();
-    // if (group_gameplay && group_player)
-    //     handle_common_movement();
+    if (group_gameplay && group_player)
+        handle_common_movement();
     if (group_gameplay && group_player)
         run_speech_and_inventory_opening();
     if (group_gameplay && group_player)
@@ -184,6 +182,8 @@ void Frame5::handle_events()
         run_alchemy_interface();
     if (group_gameplay)
         run_scenery();
+    if (group_gameplay)
+        handle_step_smoke();
     if (group_gameplay)
         run_winning();
     if (group_gameplay)
