@@ -106,3 +106,16 @@ changed_pixels() {
 less_than() {
     awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'
 }
+
+# Starts the game, skips the logos and the title with Esc and waits until
+# the main menu has checked the world; WINDOW is the game's window.
+start_at_main_menu() {
+    start_game
+    WINDOW=$(wait_for_window) || fail "no window titled Velmora"
+    wait_for_output "Loading .//World/World.ini (World.ini)"
+    sleep 0.5
+    key Escape
+    sleep 0.5
+    key Escape
+    wait_for_output "Loading ./World/World.ini (Level Ini)"
+}

@@ -2,14 +2,7 @@
 # screen of labels; Esc in the main menu ends the program with status 0.
 source "$(dirname "$0")/lib.sh"
 
-start_game
-WINDOW=$(wait_for_window) || fail "no window titled Velmora"
-wait_for_output "Loading .//World/World.ini (World.ini)"
-sleep 0.5
-key Escape
-sleep 0.5
-key Escape
-wait_for_output "Loading ./World/World.ini (Level Ini)"
+start_at_main_menu
 sleep 2
 window_shot main_menu
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended in the menu"

@@ -4,14 +4,7 @@
 # screen again afterwards.
 source "$(dirname "$0")/lib.sh"
 
-start_game
-WINDOW=$(wait_for_window) || fail "no window titled Velmora"
-wait_for_output "Loading .//World/World.ini (World.ini)"
-sleep 0.5
-key Escape
-sleep 0.5
-key Escape
-wait_for_output "Loading ./World/World.ini (Level Ini)"
+start_at_main_menu
 sleep 1.5
 key Return
 sleep 0.5
