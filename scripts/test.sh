@@ -17,7 +17,7 @@ echo "== Tests under Xvfb"
 (cd "$VELMORA_ROOT/build-test" && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure)
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
-BUILD_TARGETS="unit_tests scenario_tests game_data" velmora_build build-asan -DVELMORA_WERROR=ON -DVELMORA_BENCH=OFF -DVELMORA_SANITIZE=address,undefined
+BUILD_TARGETS="unit_tests scenario_tests game_data game_assets" velmora_build build-asan -DVELMORA_WERROR=ON -DVELMORA_BENCH=OFF -DVELMORA_SANITIZE=address,undefined
 (cd "$VELMORA_ROOT/build-asan" && ctest --output-on-failure -L '^(unit|scenario)$')
 
 echo "== ThreadSanitizer"
