@@ -3,7 +3,11 @@
 #include "image/image.h"
 #include "platform/platform.h"
 
-std::map<std::string, Image*> ActivePicture::image_cache;
+std::map<std::string, Image*>& ActivePicture::image_cache()
+{
+    static auto* cache = new std::map<std::string, Image*>();
+    return *cache;
+}
 
 ActivePicture::ActivePicture(const std::string& name, int x, int y, int type_id)
     : FrameObject(name, x, y, type_id), image(nullptr), cached_image(nullptr), horizontal_flip(false),
@@ -18,8 +22,8 @@ void ActivePicture::load(const std::string& path)
 {
     remove_image();
     filename = convert_path(path);
-    auto found = image_cache.find(filename);
-    if (found != image_cache.end()) {
+    auto found = image_cache().find(filename);
+    if (found != image_cache().end()) {
         cached_image = found->second;
     } else {
         Image* decoded = new Image(filename, 0, 0, 0, 0, has_transparent_color ? &transparent_color : nullptr);
@@ -28,7 +32,7 @@ void ActivePicture::load(const std::string& path)
             delete decoded;
             return;
         }
-        image_cache[filename] = decoded;
+        image_cache()[filename] = decoded;
         cached_image = decoded;
     }
     image = new Image(*cached_image);

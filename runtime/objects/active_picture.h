@@ -23,7 +23,10 @@ public:
     double angle;
     SpriteCollision collision;
 
-    static std::map<std::string, Image*> image_cache;
+    // Pictures decoded from files, by path, kept for the whole run. Never
+    // destroyed: the pictures outlive every frame, and their textures must not
+    // be freed after the window has gone at exit.
+    static std::map<std::string, Image*>& image_cache();
 
     ActivePicture(const std::string& name, int x, int y, int type_id);
     ~ActivePicture() override;
