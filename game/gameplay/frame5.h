@@ -165,4 +165,28 @@ private:
     static const int map_class_count = 10;
     std::string map_classes[map_class_count];
     bool images_loaded = false;
+
+    // --- ambiance, music and sound effects ---
+public:
+    // Channels as the sound manager counts them: the four ambiance layers
+    // come first, then the music.
+    static const int music_channel = 4;
+    // Ambiance, playlist and effects sound only while this is on; winning
+    // switches it off.
+    bool group_sound = true;
+
+    void loop_ambiance();
+    void loop_randomize_song();
+    void loop_sound();
+
+private:
+    void run_interaction_lights();
+    void run_music();
+    // The playlist group named by the current screen, "" when it has none.
+    std::string screen_playlist();
+    void play_song(const std::string& song);
+    void play_effect_loop(const std::string& loop, int pass, int channel);
+
+public:
+    // --- end of ambiance, music and sound effects ---
 };

@@ -2,10 +2,6 @@
 // nothing until its feature is built.
 #include "gameplay/frame5.h"
 
-// Ambiance channels of the world (started with the game).
-void Frame5::start_ambiance() {}
-// The screen's queued song.
-void Frame5::queue_screen_music() {}
 // The glow that marks each container the alchemist can use.
 void Frame5::loop_container_interaction_light() {}
 // Waves and glimmer along a water surface.
@@ -28,8 +24,8 @@ void Frame5::run_alchemy_interface() {}
 void Frame5::run_scenery() {}
 // Bringing the win item to the win container.
 void Frame5::run_winning() {}
-// Interaction lights, ambiance, playlist and sound requests.
-void Frame5::run_interaction_lights_and_sound() {}
+// The lights that mark what the alchemist can use.
+void Frame5::run_interaction_lights() {}
 // The death sequence.
 void Frame5::run_death_group() {}
 // The bitmap text of every text object.
