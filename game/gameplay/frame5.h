@@ -189,4 +189,23 @@ private:
 
 public:
     // --- end of ambiance, music and sound effects ---
+
+    // --- ambient scenery animation ---
+private:
+    // One straw at the cell terrain generation is building.
+    void make_straw(int layer, int dy, bool silhouette);
+    // The parts of the scenery block, in the order a tick runs them.
+    void sway_plants();
+    void pulse_glows();
+    void turn_fog();
+    void move_fireflies();
+    void play_effects();
+
+    // Filled by later features; they do nothing yet.
+    void run_items_in_level();
+    void run_water_objects();
+    void run_people();
+
+public:
+    // --- end of ambient scenery animation ---
 };

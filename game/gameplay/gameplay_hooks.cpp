@@ -6,9 +6,6 @@
 void Frame5::loop_container_interaction_light() {}
 // Waves and glimmer along a water surface.
 void Frame5::loop_surface_effect() {}
-// Straws swaying in the wind.
-void Frame5::loop_straw_0() {}
-void Frame5::loop_straw_1() {}
 // Entering and leaving water, wave drift.
 void Frame5::run_water_crossing() {}
 // Swimming.
@@ -19,9 +16,12 @@ void Frame5::run_speech_and_inventory_opening() {}
 void Frame5::run_hazards() {}
 // Transmutation, the inventory interface and item information.
 void Frame5::run_alchemy_interface() {}
-// Straws, glows, fog, fireflies, items in the level, water objects, effects,
-// people, step smoke and birds.
-void Frame5::run_scenery() {}
+// Items lying in the level.
+void Frame5::run_items_in_level() {}
+// Water surfaces, waves, bubbles and glimmer.
+void Frame5::run_water_objects() {}
+// The people of the screen.
+void Frame5::run_people() {}
 // Bringing the win item to the win container.
 void Frame5::run_winning() {}
 // The lights that mark what the alchemist can use.
