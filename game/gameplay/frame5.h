@@ -208,4 +208,26 @@ private:
 
 public:
     // --- end of ambient scenery animation ---
+
+    // --- bitmap text blitter ---
+public:
+    // Lays a text of the text group out again as glyphs when its string
+    // changed since it was last drawn, and takes them away while it is
+    // hidden.
+    void foreach_auto_blitter(class Text* text);
+    // Runs the fast loop named at run time once; a name that is no loop of
+    // this frame does nothing.
+    void call_dynamic_loop(const std::string& name);
+    void loop_blit_text();
+    void loop_blit_word();
+    void loop_blit_letter();
+
+private:
+    void finish_text_layout();
+    void destroy_glyphs(const std::string& owner);
+    // The generator laying a text out, while one is.
+    Active* text_generator = nullptr;
+
+public:
+    // --- end of bitmap text blitter ---
 };

@@ -28,5 +28,3 @@ void Frame5::run_winning() {}
 void Frame5::run_interaction_lights() {}
 // The death sequence.
 void Frame5::run_death_group() {}
-// The bitmap text of every text object.
-void Frame5::blit_texts() {}

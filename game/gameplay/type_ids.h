@@ -64,5 +64,8 @@ const int ItemUsageInfo_136 = 127;
 const int SpeechBubbleText_137 = 128;
 const int BlockedTransferExplanation_138 = 129;
 const int Item_139 = 130;
+const int TextGenerator_141 = 131;
+const int LastTextInfo_142 = 132;
+const int TextBlitter_143 = 133;
 const int AutoBlitter_144 = 134;
 } // namespace type_id

@@ -343,7 +343,9 @@ TEST_F(Catalogue, TextsHaveTheirBoxesColoursAndAlignments)
     EXPECT_EQ(settings.get_paragraph(0),
               "[Includes]\r\nData = Data\r\nshaders = shaders\r\nTutorial = Tutorial\r\nWorld = World\r\nGame.ini = "
               "Game.ini");
-    EXPECT_TRUE(PlayerItems_86(0, 0).paragraphs.empty());
+    // The bitmap text's parameters: text, margins, alignments and font.
+    const std::vector<std::string> caption = {"Text Object", "5", "7", "Middle", "Center", "1"};
+    EXPECT_EQ(TextObject_113(0, 0).paragraphs, caption);
 }
 
 TEST_F(Catalogue, BackdropsBordersAndPicturesShowWhatTheyShould)
