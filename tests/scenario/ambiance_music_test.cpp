@@ -131,3 +131,17 @@ TEST(AmbianceMusic, AScreenWithoutSongsStaysSilent)
         EXPECT_FALSE(INI::global_store()["Level"].count("Nowhere")) << "the level document gains no group";
     }
 }
+
+TEST(AmbianceMusic, AMissingSongFileIsSkippedLikeAPlayedOne)
+{
+    GameplayWorld world(0);
+    world.set_screen("Lost", "1=Music/No Such Song.ogg\n");
+    world.set_screen("0,0", ground_screen("Playlist=Lost\n"));
+    world.enter();
+    Frame5& frame = world.frame();
+    world.game().run(1);
+    set_pause(frame, 0);
+    world.game().run(1);
+    EXPECT_FALSE(music_playing(frame));
+    EXPECT_GE(music_value(frame, 0), 1200) << "the next try waits a whole pause";
+}
