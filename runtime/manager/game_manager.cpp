@@ -61,8 +61,12 @@ void GameManager::set_window(bool full)
     fullscreen = full;
     window_created = true;
     platform::set_input_callbacks(_on_key, _on_mouse);
-    if (!platform::backend().open_window(full, 800, 512, "Velmora"))
-        return;
+    // Without a window there is nothing to play in; say so and fail rather
+    // than end quietly as if the player had closed it.
+    if (!platform::backend().open_window(full, 800, 512, "Velmora")) {
+        std::cout << "Could not open the window. Quitting..." << std::endl;
+        std::exit(1);
+    }
     if (!platform::backend().has_gl())
         return;
 

@@ -101,13 +101,22 @@ void on_glfw_mouse(GLFWwindow*, int button, int action, int)
     mouse_callback()(button, action == GLFW_PRESS ? ACTION_PRESS : ACTION_RELEASE);
 }
 
+void on_glfw_error(int, const char* description) { std::cout << "Window system: " << description << std::endl; }
+
 class GlfwBackend : public Backend {
 public:
     void init() override
     {
         if (initialized)
             return;
-        initialized = glfwInit() == GLFW_TRUE;
+        glfwSetErrorCallback(on_glfw_error);
+        // A display that is still starting (or briefly refusing clients)
+        // gets a few more chances before the game gives up on a window.
+        for (int attempt = 0; attempt < 5 && !initialized; ++attempt) {
+            if (attempt > 0)
+                sleep(0.2);
+            initialized = glfwInit() == GLFW_TRUE;
+        }
         if (!initialized)
             std::cout << "Could not initialise the window system" << std::endl;
     }
