@@ -2,6 +2,7 @@
 
 #include "collision/collision.h"
 #include "image/image.h"
+#include "image/texture.h"
 
 #include <GL/glew.h>
 
@@ -137,11 +138,7 @@ unsigned char* Background::get_mask(int x, int y)
 void Background::upload()
 {
     if (!texture) {
-        glGenTextures(1, &texture);
-        glBindTexture(GL_TEXTURE_2D, texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, WIDTH, HEIGHT, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+        texture = create_texture(WIDTH, HEIGHT, nullptr);
         upload_needed = true;
     } else {
         glBindTexture(GL_TEXTURE_2D, texture);

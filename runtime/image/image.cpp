@@ -1,5 +1,6 @@
 #include "image/image.h"
 
+#include "image/texture.h"
 #include "platform/platform.h"
 
 #include <GL/glew.h>
@@ -110,14 +111,7 @@ void Image::upload_texture()
         tex = source->tex;
         return;
     }
-    glGenTextures(1, &tex);
-    glBindTexture(GL_TEXTURE_2D, tex);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    tex = create_texture(width, height, pixels);
 }
 
 unsigned char* Image::get(int x, int y) { return pixels + (static_cast<size_t>(y) * width + x) * 4; }

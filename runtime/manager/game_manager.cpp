@@ -1,5 +1,6 @@
 #include "manager/game_manager.h"
 
+#include "image/texture.h"
 #include "media/media.h"
 #include "platform/backend.h"
 #include "platform/random.h"
@@ -79,13 +80,7 @@ void GameManager::set_window(bool full)
         std::exit(1);
     }
 
-    glGenTextures(1, &screen_texture);
-    glBindTexture(GL_TEXTURE_2D, screen_texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 800, 512, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    screen_texture = create_texture(800, 512, nullptr);
     glBindTexture(GL_TEXTURE_2D, 0);
     glGenFramebuffersEXT(1, &screen_fbo);
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, screen_fbo);

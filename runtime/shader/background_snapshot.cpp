@@ -1,5 +1,6 @@
 #include "shader/background_snapshot.h"
 
+#include "image/texture.h"
 #include "manager/game_manager.h"
 
 #include <GL/glew.h>
@@ -16,12 +17,8 @@ void bind_screen() { glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, global_manager ? g
 
 void initialize_background()
 {
-    glGenTextures(1, &background_texture);
-    glBindTexture(GL_TEXTURE_2D, background_texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    // Sized on each snapshot.
+    background_texture = create_texture(0, 0, nullptr);
     glBindTexture(GL_TEXTURE_2D, 0);
     glGenFramebuffersEXT(1, &background_fbo);
     background_initialized = true;
