@@ -1,22 +1,17 @@
 // One tick of play with the alchemist running to and fro over steps and a
 // slope, headless: input record, abilities, land movement and the pixel
 // stepping with its collision tests against the screen's obstacle mask.
-#include "frames/frames.h"
-#include "frames/globals.h"
+#include "headless_game.h"
+
 #include "gameplay/frame5.h"
 #include "gameplay/type_ids.h"
-#include "image/image.h"
 #include "ini/ini.h"
-#include "manager/game_manager.h"
 #include "objects/active.h"
-#include "platform/headless_backend.h"
-#include "platform/platform.h"
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -53,62 +48,39 @@ class Play {
 public:
     Play()
     {
-        if (chdir(VELMORA_GAME_DIR) != 0)
-            return;
-        platform::set_backend(&headless);
         INI::reset_global_data();
         INI::global_store()["Level"] = parse(screen());
         INI::global_store()["Abilities"] = parse(abilities);
-        manager = std::make_unique<GameManager>(velmora_game());
-        global_manager = manager.get();
-        manager->set_window(false);
-        set_image_path("./World/Sprites.dat");
-        manager->set_frame(4);
-        tick();
+        game = std::make_unique<HeadlessGame>();
+        game->manager->set_frame(4);
+        game->tick();
         alchemist()->set_position(116, 368);
-        while (!static_cast<Frame5*>(manager->frame)->group_player)
-            tick();
-        headless.press_key(KEY_RIGHT);
+        while (!static_cast<Frame5*>(game->manager->frame)->group_player)
+            game->tick();
+        game->headless.press_key(KEY_RIGHT);
     }
 
-    ~Play()
-    {
-        manager->frame->on_end();
-        manager->close_media();
-        global_manager = nullptr;
-        manager.reset();
-        platform::set_input_callbacks(nullptr, nullptr);
-        platform::set_backend(nullptr);
-    }
-
-    Active* alchemist() { return static_cast<Active*>(manager->frame->get_instance(type_id::TheAlchemist_82)); }
+    Active* alchemist() { return static_cast<Active*>(game->manager->frame->get_instance(type_id::TheAlchemist_82)); }
 
     // Turns at the ends of the run, then one tick.
     void step()
     {
         int x = alchemist()->x;
         if (x > 700 && !going_left) {
-            headless.release_key(KEY_RIGHT);
-            headless.press_key(KEY_LEFT);
+            game->headless.release_key(KEY_RIGHT);
+            game->headless.press_key(KEY_LEFT);
             going_left = true;
             turns++;
         } else if (x < 100 && going_left) {
-            headless.release_key(KEY_LEFT);
-            headless.press_key(KEY_RIGHT);
+            game->headless.release_key(KEY_LEFT);
+            game->headless.press_key(KEY_RIGHT);
             going_left = false;
             turns++;
         }
-        tick();
+        game->tick();
     }
 
-    void tick()
-    {
-        headless.poll_events();
-        manager->update();
-    }
-
-    platform::HeadlessBackend headless;
-    std::unique_ptr<GameManager> manager;
+    std::unique_ptr<HeadlessGame> game;
     bool going_left = false;
     // Ends of the run reached: shows that the alchemist got over the block.
     int turns = 0;
