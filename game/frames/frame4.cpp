@@ -52,9 +52,6 @@ void Frame4::on_start()
         images_loaded = true;
     }
 
-    // The frame object outlives a run that ended the program (tests build
-    // several games in one process).
-    quit = false;
     group_start = true;
     group_menu = true;
     group_main_menu = true;

@@ -36,6 +36,9 @@ void Frame::on_end()
     layers.clear();
     instance_lists.clear();
     next_frame = -1;
+    // A run that asked to end the program (and was switched away from in the
+    // same tick, or belonged to a game that ended) must not end the next one.
+    quit = false;
     tick = 0;
     off_x = off_y = 0;
     timer = 0.0;

@@ -197,7 +197,9 @@ TEST(Frame, LevelsAndLayers)
     EXPECT_EQ(b->layer_index, 1);
     EXPECT_EQ(frame.layers[0]->instances, (ObjectList{a, c}));
     EXPECT_EQ(frame.layers[1]->instances, ObjectList{b});
+    frame.quit = true;
     frame.on_end();
+    EXPECT_FALSE(frame.quit) << "the next run does not end at once";
     EXPECT_TRUE(frame.instances.empty());
     EXPECT_TRUE(frame.layers.empty());
     EXPECT_EQ(frame.run_count, 1);
